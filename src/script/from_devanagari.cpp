@@ -53,25 +53,25 @@ RuleList buildRules(TargetSystem system)
     return rules;
 }
 
-std::array<RuleList, TargetSystemCount> buildAllRules()
+std::array<RuleSet, TargetSystemCount> buildAllRules()
 {
-    std::array<RuleList, TargetSystemCount> all;
+    std::array<RuleSet, TargetSystemCount> all;
     for (int i = 0; i < TargetSystemCount; ++i)
-        all[i] = buildRules(static_cast<TargetSystem>(i));
+        all[i] = RuleSet(buildRules(static_cast<TargetSystem>(i)));
     return all;
 }
 
 } // namespace
 
-const RuleList &FromDevanagariRules(TargetSystem system)
+const RuleSet &FromDevanagariRules(TargetSystem system)
 {
-    static const std::array<RuleList, TargetSystemCount> all = buildAllRules();
+    static const std::array<RuleSet, TargetSystemCount> all = buildAllRules();
     return all[static_cast<int>(system)];
 }
 
 QString DevanagariTo(TargetSystem system, const QString &text)
 {
-    return ApplyRules(text, FromDevanagariRules(system));
+    return FromDevanagariRules(system).apply(text);
 }
 
 QString DevanagariToIast(const QString &text) { return DevanagariTo(TargetSystem::Iast, text); }

@@ -6,7 +6,7 @@
 #include <QString>
 
 // The rule list that writes Devanagari in the given system.
-const RuleList &FromDevanagariRules(TargetSystem system);
+const RuleSet &FromDevanagariRules(TargetSystem system);
 QString DevanagariTo(TargetSystem system, const QString &text);
 
 QString DevanagariToIast(const QString &text);

@@ -333,22 +333,22 @@ RuleList cyrillicRules()
 
 } // namespace
 
-const RuleList &IntoDevanagariRules(SourceSystem system)
+const RuleSet &IntoDevanagariRules(SourceSystem system)
 {
-    static const std::map<SourceSystem, RuleList> all = {
-        {SourceSystem::Iast, iastRules(false)},
-        {SourceSystem::Kolkata, iastRules(true)},
-        {SourceSystem::Itrans, itransRules()},
-        {SourceSystem::HarvardKyoto, harvardKyotoRules()},
-        {SourceSystem::Slp1, slp1Rules()},
-        {SourceSystem::Cyrillic, cyrillicRules()},
+    static const std::map<SourceSystem, RuleSet> all = {
+        {SourceSystem::Iast, RuleSet(iastRules(false))},
+        {SourceSystem::Kolkata, RuleSet(iastRules(true))},
+        {SourceSystem::Itrans, RuleSet(itransRules())},
+        {SourceSystem::HarvardKyoto, RuleSet(harvardKyotoRules())},
+        {SourceSystem::Slp1, RuleSet(slp1Rules())},
+        {SourceSystem::Cyrillic, RuleSet(cyrillicRules())},
     };
     return all.at(system);
 }
 
 QString ToDevanagari(SourceSystem system, const QString &text)
 {
-    return ApplyRules(text, IntoDevanagariRules(system));
+    return IntoDevanagariRules(system).apply(text);
 }
 
 QString IastToDevanagari(const QString &text) { return ToDevanagari(SourceSystem::Iast, text); }

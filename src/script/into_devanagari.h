@@ -14,7 +14,7 @@ enum class SourceSystem {
     Cyrillic, // with diacritics
 };
 
-const RuleList &IntoDevanagariRules(SourceSystem system);
+const RuleSet &IntoDevanagariRules(SourceSystem system);
 QString ToDevanagari(SourceSystem system, const QString &text);
 
 QString IastToDevanagari(const QString &text);

@@ -1,56 +1,90 @@
 #include "script/replace_all.h"
 
+#include "script/replace_engine.h"
+
 #include <QStringView>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// The first occurrence of pattern in text at or after from, or -1. The first character is found
-// with Qt's vectorised character search; most patterns of the rule lists are one to three
-// characters long and rare in the text they are applied to.
-qsizetype findFrom(QStringView text, QStringView pattern, qsizetype from)
+std::u16string_view viewOf(const QString &text)
 {
-    const QChar first = pattern.front();
-    const QStringView tail = pattern.mid(1);
-    const qsizetype lastStart = text.size() - pattern.size();
-    while (from <= lastStart) {
-        const qsizetype at = text.indexOf(first, from);
-        if (at < 0 || at > lastStart)
-            return -1;
-        if (text.mid(at + 1, tail.size()) == tail)
-            return at;
-        from = at + 1;
-    }
-    return -1;
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
 }
+
+// Finds occurrences of a pattern by one of its characters, the anchor. The anchor is looked for
+// a character at a time over a short stretch, where the next occurrence usually is when there are
+// many, and beyond it with Qt's vectorised search; the rest of the pattern is compared where the
+// anchor turns up.
+class PatternFinder
+{
+public:
+    PatternFinder(std::u16string_view pattern, qsizetype anchor)
+        : m_pattern(pattern), m_anchor(anchor), m_anchorChar(pattern[anchor])
+    {
+    }
+
+    // The first occurrence in text that starts at or after from, or -1.
+    qsizetype find(std::u16string_view text, qsizetype from) const
+    {
+        const qsizetype length = static_cast<qsizetype>(m_pattern.size());
+        const qsizetype lastAnchor = static_cast<qsizetype>(text.size()) - length + m_anchor;
+        qsizetype at = from + m_anchor;
+        while (at <= lastAnchor) {
+            const qsizetype probeEnd = std::min(at + 16, lastAnchor + 1);
+            while (at < probeEnd && text[at] != m_anchorChar)
+                ++at;
+            if (at == probeEnd) {
+                if (at > lastAnchor)
+                    return -1;
+                at = QStringView(text.data(), text.size()).indexOf(QChar(m_anchorChar), at);
+                if (at < 0 || at > lastAnchor)
+                    return -1;
+            }
+            const qsizetype start = at - m_anchor;
+            if (text.compare(start, length, m_pattern) == 0)
+                return start;
+            ++at;
+        }
+        return -1;
+    }
+
+private:
+    std::u16string_view m_pattern;
+    qsizetype m_anchor;
+    char16_t m_anchorChar;
+};
 
 qsizetype replacementBound(qsizetype sourceLength)
 {
     return 4 * sourceLength + 1024;
 }
 
+// The rewriting that searches again from the start after each replacement, done in one sweep.
 class Rewriter
 {
 public:
-    Rewriter(QStringView source, QStringView pattern, QStringView replacement)
-        : m_source(source), m_pattern(pattern), m_replacement(replacement),
-          m_bound(replacementBound(source.size()))
+    Rewriter(std::u16string_view source, std::u16string_view pattern,
+             std::u16string_view replacement, const PatternFinder &finder, std::u16string &out)
+        : m_source(source), m_pattern(pattern), m_replacement(replacement), m_finder(finder),
+          m_bound(replacementBound(static_cast<qsizetype>(source.size()))), m_out(out)
     {
-        m_out.reserve(source.size() + source.size() / 4 + 16);
     }
 
     // False when the rewriting did not settle within the bound.
     bool run(qsizetype firstMatch)
     {
-        const qsizetype length = m_pattern.size();
-        m_out.append(m_source.first(firstMatch));
+        const qsizetype length = static_cast<qsizetype>(m_pattern.size());
+        const qsizetype size = static_cast<qsizetype>(m_source.size());
+        m_out.assign(m_source.substr(0, firstMatch));
         qsizetype pos = firstMatch + length;
         if (!replace())
             return false;
         while (true) {
             while (!m_pending.empty()) {
-                const QChar c = m_pending.back();
+                const char16_t c = m_pending.back();
                 m_pending.pop_back();
                 if (!feed(c))
                     return false;
@@ -60,8 +94,7 @@ public:
             const qsizetype untouched = pos;
             const qsizetype straddleEnd = pos + length - 1;
             const qsizetype replacementsBefore = m_replacements;
-            while (pos < straddleEnd && pos < m_source.size()
-                   && m_replacements == replacementsBefore) {
+            while (pos < straddleEnd && pos < size && m_replacements == replacementsBefore) {
                 if (!feed(m_source[pos++]))
                     return false;
             }
@@ -69,35 +102,35 @@ public:
                 continue;
             // Any other occurrence lies wholly in the source that no replacement has touched; it
             // may begin among the characters just copied.
-            const qsizetype match = findFrom(m_source, m_pattern, untouched);
+            const qsizetype match = m_finder.find(m_source, untouched);
             if (match < 0) {
-                m_out.append(m_source.mid(pos));
+                m_out.append(m_source.substr(pos));
                 return true;
             }
             if (match < pos)
-                m_out.chop(pos - match);
+                m_out.resize(m_out.size() - (pos - match));
             else
-                m_out.append(m_source.mid(pos, match - pos));
+                m_out.append(m_source.substr(pos, match - pos));
             pos = match + length;
             if (!replace())
                 return false;
         }
     }
 
-    QString result() { return std::move(m_out); }
+    qsizetype replacements() const { return m_replacements; }
 
 private:
     // Appends one character of the text being rewritten; when that completes an occurrence (it is
     // then the leftmost one of the whole text), the occurrence makes way for the replacement.
-    bool feed(QChar c)
+    bool feed(char16_t c)
     {
-        m_out.append(c);
-        const qsizetype length = m_pattern.size();
+        m_out.push_back(c);
+        const size_t length = m_pattern.size();
         if (c != m_pattern.back() || m_out.size() < length)
             return true;
-        if (QStringView(m_out).last(length) != m_pattern)
+        if (std::u16string_view(m_out).substr(m_out.size() - length) != m_pattern)
             return true;
-        m_out.chop(length);
+        m_out.resize(m_out.size() - length);
         return replace();
     }
 
@@ -105,41 +138,71 @@ private:
     {
         if (++m_replacements > m_bound)
             return false;
-        for (qsizetype i = m_replacement.size() - 1; i >= 0; --i)
-            m_pending.push_back(m_replacement[i]);
+        m_pending.insert(m_pending.end(), m_replacement.rbegin(), m_replacement.rend());
         return true;
     }
 
-    QStringView m_source;
-    QStringView m_pattern;
-    QStringView m_replacement;
+    std::u16string_view m_source;
+    std::u16string_view m_pattern;
+    std::u16string_view m_replacement;
+    const PatternFinder &m_finder;
     qsizetype m_bound;
     qsizetype m_replacements = 0;
-    QString m_out;
-    std::vector<QChar> m_pending; // replaced text still to be read, last character first
+    std::u16string &m_out;
+    std::vector<char16_t> m_pending; // replaced text still to be read, last character first
 };
 
-QString replaceOnce(const QString &source, const QString &pattern, const QString &replacement)
+// One left-to-right pass over the occurrences present in the source, none of them overlapping.
+qsizetype replaceOnce(std::u16string_view source, std::u16string_view replacement,
+                      const PatternFinder &finder, qsizetype length, qsizetype first,
+                      std::u16string &out)
 {
-    QString result = source;
-    return result.replace(pattern, replacement);
+    out.clear();
+    qsizetype pos = 0;
+    qsizetype count = 0;
+    for (qsizetype at = first; at >= 0; at = finder.find(source, pos)) {
+        out.append(source.substr(pos, at - pos));
+        out.append(replacement);
+        pos = at + length;
+        ++count;
+    }
+    out.append(source.substr(pos));
+    return count;
 }
 
 } // namespace
 
+qsizetype ReplaceAllInto(std::u16string_view source, std::u16string_view pattern,
+                         std::u16string_view replacement, qsizetype anchor, std::u16string &out)
+{
+    if (pattern.empty())
+        return 0;
+    const PatternFinder finder(pattern, anchor);
+    const qsizetype first = finder.find(source, 0);
+    if (first < 0)
+        return 0;
+    const qsizetype length = static_cast<qsizetype>(pattern.size());
+    // A replacement none of whose characters is in the pattern cannot take part in a new
+    // occurrence, nor join its neighbours into one: every occurrence is then one of the source's,
+    // and one pass replaces them all. Most rules of the conversions are of that kind.
+    const bool inert = !replacement.empty()
+        && std::none_of(replacement.cbegin(), replacement.cend(), [pattern](char16_t c) {
+               return pattern.find(c) != std::u16string_view::npos;
+           });
+    if (!inert && replacement.find(pattern) == std::u16string_view::npos) {
+        Rewriter rewriter(source, pattern, replacement, finder, out);
+        if (rewriter.run(first))
+            return rewriter.replacements();
+    }
+    return replaceOnce(source, replacement, finder, length, first, out);
+}
+
 QString ReplaceAll(const QString &source, const QString &pattern, const QString &replacement)
 {
-    if (pattern.isEmpty())
+    std::u16string out;
+    if (ReplaceAllInto(viewOf(source), viewOf(pattern), viewOf(replacement), 0, out) == 0)
         return source;
-    const qsizetype first = findFrom(source, pattern, 0);
-    if (first < 0)
-        return source;
-    if (replacement.contains(pattern))
-        return replaceOnce(source, pattern, replacement);
-    Rewriter rewriter(source, pattern, replacement);
-    if (!rewriter.run(first))
-        return replaceOnce(source, pattern, replacement);
-    return rewriter.result();
+    return QString(reinterpret_cast<const QChar *>(out.data()), static_cast<qsizetype>(out.size()));
 }
 
 void AddOrRemoveToken(QString &text, bool add, const QString &token)
