@@ -14,11 +14,10 @@ const QString devanagariCode = u"devanagari"_s;
 
 QString systemList()
 {
-    QString list = u"Коды систем:\n  devanagari      деванагари\n"_s;
+    QString list = u"Коды систем:\n  devanagari     деванагари\n"_s;
     for (const WritingSystem &system : WritingSystems()) {
-        const QString directions = system.source ? u"из деванагари и в деванагари"_s
-                                                 : u"только из деванагари"_s;
-        list += u"  %1%2\n"_s.arg(system.code, -16).arg(directions);
+        const QString directions = system.source ? u"в обе стороны"_s : u"только из деванагари"_s;
+        list += u"  %1%2 (%3)\n"_s.arg(system.code, -15).arg(system.toolName, directions);
     }
     return list;
 }
@@ -122,14 +121,14 @@ TranslitOutcome RunTranslit(const QList<QByteArray> &arguments,
         *target = QString::fromUtf8(*value);
     }
 
+    for (const std::optional<QString> &code : {from, to}) {
+        if (code && !isKnownCode(*code))
+            return wrongUse(u"неизвестный код системы «%1»."_s.arg(*code));
+    }
     if (!from)
         return wrongUse(u"не указан параметр --from."_s);
     if (!to)
         return wrongUse(u"не указан параметр --to."_s);
-    for (const QString &code : {*from, *to}) {
-        if (!isKnownCode(code))
-            return wrongUse(u"неизвестный код системы «%1»."_s.arg(code));
-    }
     if ((*from == devanagariCode) == (*to == devanagariCode))
         return wrongUse(u"ровно одна из сторон должна быть devanagari: программа переводит из "
                         "деванагари в другую систему или из другой системы в деванагари."_s);
