@@ -9,20 +9,14 @@
 
 namespace {
 
-std::u16string_view viewOf(const QString &text)
-{
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
-}
-
-// Finds occurrences of a pattern by one of its characters, the anchor. The anchor is looked for
-// a character at a time over a short stretch, where the next occurrence usually is when there are
-// many, and beyond it with Qt's vectorised search; the rest of the pattern is compared where the
-// anchor turns up.
+// Finds occurrences of a pattern. Its first character is looked for one character at a time over
+// a short stretch, where the next occurrence usually is when there are many, and beyond it with
+// Qt's vectorised search; the rest of the pattern is compared where the first turns up.
 class PatternFinder
 {
 public:
-    PatternFinder(std::u16string_view pattern, qsizetype anchor)
-        : m_pattern(pattern), m_anchor(anchor), m_anchorChar(pattern[anchor])
+    explicit PatternFinder(std::u16string_view pattern)
+        : m_pattern(pattern)
     {
     }
 
@@ -30,22 +24,22 @@ public:
     qsizetype find(std::u16string_view text, qsizetype from) const
     {
         const qsizetype length = static_cast<qsizetype>(m_pattern.size());
-        const qsizetype lastAnchor = static_cast<qsizetype>(text.size()) - length + m_anchor;
-        qsizetype at = from + m_anchor;
-        while (at <= lastAnchor) {
-            const qsizetype probeEnd = std::min(at + 16, lastAnchor + 1);
-            while (at < probeEnd && text[at] != m_anchorChar)
+        const qsizetype lastStart = static_cast<qsizetype>(text.size()) - length;
+        const char16_t first = m_pattern.front();
+        qsizetype at = from;
+        while (at <= lastStart) {
+            const qsizetype probeEnd = std::min(at + 16, lastStart + 1);
+            while (at < probeEnd && text[at] != first)
                 ++at;
             if (at == probeEnd) {
-                if (at > lastAnchor)
+                if (at > lastStart)
                     return -1;
-                at = QStringView(text.data(), text.size()).indexOf(QChar(m_anchorChar), at);
-                if (at < 0 || at > lastAnchor)
+                at = QStringView(text.data(), text.size()).indexOf(QChar(first), at);
+                if (at < 0 || at > lastStart)
                     return -1;
             }
-            const qsizetype start = at - m_anchor;
-            if (text.compare(start, length, m_pattern) == 0)
-                return start;
+            if (text.compare(at, length, m_pattern) == 0)
+                return at;
             ++at;
         }
         return -1;
@@ -53,8 +47,6 @@ public:
 
 private:
     std::u16string_view m_pattern;
-    qsizetype m_anchor;
-    char16_t m_anchorChar;
 };
 
 qsizetype replacementBound(qsizetype sourceLength)
@@ -173,11 +165,11 @@ qsizetype replaceOnce(std::u16string_view source, std::u16string_view replacemen
 } // namespace
 
 qsizetype ReplaceAllInto(std::u16string_view source, std::u16string_view pattern,
-                         std::u16string_view replacement, qsizetype anchor, std::u16string &out)
+                         std::u16string_view replacement, std::u16string &out)
 {
     if (pattern.empty())
         return 0;
-    const PatternFinder finder(pattern, anchor);
+    const PatternFinder finder(pattern);
     const qsizetype first = finder.find(source, 0);
     if (first < 0)
         return 0;
@@ -200,7 +192,7 @@ qsizetype ReplaceAllInto(std::u16string_view source, std::u16string_view pattern
 QString ReplaceAll(const QString &source, const QString &pattern, const QString &replacement)
 {
     std::u16string out;
-    if (ReplaceAllInto(viewOf(source), viewOf(pattern), viewOf(replacement), 0, out) == 0)
+    if (ReplaceAllInto(CharactersOf(source), CharactersOf(pattern), CharactersOf(replacement), out) == 0)
         return source;
     return QString(reinterpret_cast<const QChar *>(out.data()), static_cast<qsizetype>(out.size()));
 }
