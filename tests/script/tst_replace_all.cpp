@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "support/random_text.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -18,14 +20,6 @@ QString restartingReplace(QString text, const QString &pattern, const QString &r
     return text;
 }
 
-QString randomText(QRandomGenerator &random, QStringView alphabet, int maxLength)
-{
-    QString text;
-    const int length = random.bounded(maxLength + 1);
-    for (int i = 0; i < length; ++i)
-        text += alphabet[random.bounded(int(alphabet.size()))];
-    return text;
-}
 
 } // namespace
 
@@ -79,14 +73,14 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator random(seed);
         for (int round = 0; round < 3000; ++round) {
-            const QString pattern = randomText(random, u"ab", 3);
-            QString replacement = randomText(random, u"abc", 3);
+            const QString pattern = RandomText(random, u"ab", 0, 3);
+            QString replacement = RandomText(random, u"abc", 0, 3);
             if (pattern.isEmpty() || replacement.contains(pattern))
                 continue;
             // Rules that grow the text for ever are covered below.
             if (replacement.size() > pattern.size())
                 replacement.truncate(pattern.size());
-            const QString source = randomText(random, u"abc", 40);
+            const QString source = RandomText(random, u"abc", 0, 40);
             QCOMPARE(ReplaceAll(source, pattern, replacement),
                      restartingReplace(source, pattern, replacement));
         }

@@ -4,18 +4,12 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "support/random_text.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString randomText(QRandomGenerator &random, QStringView alphabet, int minLength, int maxLength)
-{
-    QString text;
-    const int length = minLength + random.bounded(maxLength - minLength + 1);
-    for (int i = 0; i < length; ++i)
-        text += alphabet[random.bounded(int(alphabet.size()))];
-    return text;
-}
 
 QString applyOneByOne(QString text, const RuleList &rules)
 {
@@ -55,8 +49,8 @@ private slots:
             RuleList rules;
             const int count = 1 + random.bounded(10);
             for (int i = 0; i < count; ++i) {
-                Rule rule{randomText(random, patternLetters, 1, 3),
-                          randomText(random, replacementLetters, 0, 3)};
+                Rule rule{RandomText(random, patternLetters, 1, 3),
+                          RandomText(random, replacementLetters, 0, 3)};
                 // Keep the text from growing without end under rules that rebuild themselves.
                 if (rule.replacement.size() > rule.pattern.size())
                     rule.replacement.truncate(rule.pattern.size());
@@ -64,7 +58,7 @@ private slots:
             }
             const RuleSet prepared(rules);
             for (int t = 0; t < 5; ++t) {
-                const QString text = randomText(random, patternLetters + u" "_s, 0, 60);
+                const QString text = RandomText(random, patternLetters + u" "_s, 0, 60);
                 QCOMPARE(prepared.apply(text), applyOneByOne(text, rules));
             }
         }
