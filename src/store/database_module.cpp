@@ -69,12 +69,32 @@ bool TDBM::open()
         if (!OpenDatabaseConnection(workingConnection, candidate, ConnectionMode::Shared, &error))
             return false;
         m_databasePath = candidate;
+        createIndexes();
         CreateSharedRecordAccess();
         LogonUser = 1;
         m_open = true;
         return true;
     }
     return false;
+}
+
+// Indexes for the statistics and the key/value rows. They are not part of the schema's stages: a
+// file without them is the same version, and they are made on the first opening.
+void TDBM::createIndexes()
+{
+    const QStringList indexes = {
+        // Both carry the columns the counts read, so that counting never visits the rows.
+        u"trainers_stat_by_trainer ON trainers_stat (id_user, id_trainer, date_in, is_correct)"_s,
+        u"trainers_stat_by_date ON trainers_stat (id_user, date_in, id_trainer, is_correct)"_s,
+        u"trainers_settings_by_trainer ON trainers_settings (id_user, id_trainer)"_s,
+        u"trainers_data_by_trainer ON trainers_data (id_user, id_trainer)"_s,
+        u"trainers_cntrls_settings_by_trainer ON trainers_cntrls_settings (id_user, id_trainer)"_s,
+        u"users_settings_by_user ON users_settings (id_user)"_s,
+        u"common_settings_by_user ON common_settings (id_user)"_s,
+        u"courses_data_by_course ON courses_data (id_user, id_course)"_s,
+    };
+    for (const QString &index : indexes)
+        ExecMyQuery(u"CREATE INDEX IF NOT EXISTS "_s + index, {});
 }
 
 std::unique_ptr<QSqlQuery> TDBM::GetMyQuery(const QString &sqlText, const TArrValues &params)

@@ -59,6 +59,7 @@ public:
 
 private:
     bool open();
+    void createIndexes();
 
     bool m_open = false;
     QString m_databasePath;

@@ -138,6 +138,7 @@ bool OpenDatabaseConnection(const QString &connectionName, const QString &path, 
             *error = u"не удалось подготовить соединение с базой данных"_s;
         } else if (run(db, u"PRAGMA foreign_keys = ON"_s, error)
                    && run(db, u"PRAGMA synchronous = FULL"_s, error)
+                   && run(db, u"PRAGMA cache_size = -16384"_s, error)
                    // Reading the schema is where a file that is not a database shows itself.
                    && run(db, u"SELECT count(*) FROM sqlite_master"_s, error)) {
             opened = mode == ConnectionMode::Shared
