@@ -266,6 +266,17 @@ private slots:
         QVERIFY(!QFile::exists(fixture.databasePath()));
     }
 
+    void missingFileIsNamedInTheConnectionMessage()
+    {
+        StoreFixture fixture;
+        TDBFM factory(false);
+        const QString missing = fixture.folder.filePath(u"nowhere.mdb"_s);
+        QVERIFY(!factory.AssignDataBaseFileConnection(u"missing"_s, missing, false));
+        QCOMPARE(fixture.messages.texts(),
+                 QStringList{u"Не удалось подключиться к базе профилей: Файл базы данных \"%1\" не найден"_s.arg(missing)});
+        QVERIFY(!QFile::exists(missing));
+    }
+
     void exclusiveConnectionKeepsOthersOut()
     {
         StoreFixture fixture;
