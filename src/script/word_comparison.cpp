@@ -1,18 +1,8 @@
 #include "script/word_comparison.h"
 
-namespace {
+#include "shell/text_trim.h"
 
-// Strips every character whose code is 32 or below from both ends.
-QString trimControls(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 32)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
+namespace {
 
 void appendOnce(QString &list, QChar letter)
 {
@@ -31,8 +21,8 @@ void chopCommas(QString &list)
 
 LetterComparison CompareWordLetters(const QString &expected, const QString &answer)
 {
-    const QString word = trimControls(expected);
-    const QString given = trimControls(answer);
+    const QString word = TrimControls(expected);
+    const QString given = TrimControls(answer);
     LetterComparison result;
     if (word == given) {
         result.right = word;

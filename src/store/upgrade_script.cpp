@@ -1,23 +1,10 @@
 #include "store/upgrade_script.h"
 
+#include "shell/text_trim.h"
+
 #include <QFile>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString trimControls(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() < 33)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() < 33)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-} // namespace
 
 QList<UpgradeStage> SplitUpgradeScript(const QString &script)
 {
@@ -33,7 +20,7 @@ QList<UpgradeStage> SplitUpgradeScript(const QString &script)
 
 std::optional<double> ReadStageNumber(const QString &numberPiece)
 {
-    QString number = trimControls(numberPiece);
+    QString number = TrimControls(numberPiece);
     number.replace(u',', u'.');
     bool ok = false;
     const double value = number.toDouble(&ok);
@@ -44,7 +31,7 @@ std::optional<double> ReadStageNumber(const QString &numberPiece)
 
 bool IsExecutedPiece(const QString &piece)
 {
-    const QString upper = trimControls(piece).toUpper();
+    const QString upper = TrimControls(piece).toUpper();
     const bool definition = (upper.contains(u"CREATE"_s) || upper.contains(u"ALTER"_s))
         && (upper.contains(u" DATABASE "_s) || upper.contains(u"TABLE"_s)
             || upper.contains(u" INDEX"_s));
