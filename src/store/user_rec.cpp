@@ -38,6 +38,11 @@ void TUserRec::UpdateSendStat(int idUser, int sendStat)
 
 void TUserRec::UpdateAutoEnter(int idUser, int autoEnter)
 {
+    // Both statements or neither, so that a crash between them cannot leave the flag with nobody.
+    QSqlDatabase db = TDBM::connection();
+    const bool together = db.transaction();
     TDBM::ExecMyQuery(u"update users set auto_enter = 0"_s, {});
     TDBM::ExecMyQuery(u"update users set auto_enter = :aa where id = :ui"_s, {autoEnter, idUser});
+    if (together && !db.commit())
+        db.rollback();
 }
