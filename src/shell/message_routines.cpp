@@ -1,6 +1,7 @@
 #include "shell/message_routines.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 
 #include <cstdlib>
 
@@ -17,6 +18,14 @@ void exitProgram()
 }
 
 void (*terminationHandler)() = exitProgram;
+
+void startFreshCopy()
+{
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    QCoreApplication::exit(0);
+}
+
+void (*restartHandler)() = startFreshCopy;
 
 } // namespace
 
@@ -57,4 +66,14 @@ void TerminateApplication()
 void SetTerminationHandler(void (*handler)())
 {
     terminationHandler = handler ? handler : exitProgram;
+}
+
+void RestartProgram()
+{
+    restartHandler();
+}
+
+void SetRestartHandler(void (*handler)())
+{
+    restartHandler = handler ? handler : startFreshCopy;
 }

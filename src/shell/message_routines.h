@@ -52,3 +52,7 @@ bool AskYesNo(const QString &text);
 // Ends the program after a failure it cannot go on from. Tests replace the ending.
 void TerminateApplication();
 void SetTerminationHandler(void (*handler)());
+
+// Starts a fresh copy of the program (the logout) and ends this one. Tests replace it.
+void RestartProgram();
+void SetRestartHandler(void (*handler)());

@@ -1,0 +1,49 @@
+// Samvidra: the program. Creates its windows and data modules once, in start-up order, and runs.
+
+#include "online/view/closing_window.h"
+#include "online/view/desktop_page_opener.h"
+#include "shell/app_paths.h"
+#include "shell/view/main_window.h"
+#include "shell/view/message_box_routines.h"
+#include "shell/view/program_fonts.h"
+#include "store/database_factory.h"
+#include "store/database_module.h"
+#include "store/view/login_window.h"
+
+#include <QApplication>
+#include <QFile>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+
+    // The program's own units: folders, fonts, the look.
+    TAppPaths::Initialise();
+    ProgramFonts::Register();
+    QApplication::setFont(QFont(ProgramFonts::TextFamily(), 10));
+    QFile style(QStringLiteral(":/style/samvidra.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+    MessageBoxRoutines messages;
+    SetMessageRoutines(&messages);
+    InstallDesktopPageOpener();
+
+    QApplication::setApplicationName(QStringLiteral("Самвидра"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Самвидра"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The data modules, then the windows, in the order the program has always made them.
+    TDBFM factory;
+    TDBM module;
+    if (!module.isOpen())
+        return 1;
+    const QStringList parameters = QApplication::arguments().mid(1);
+    TfrmLogin login(parameters);
+    TForm1 mainWindow;
+    TForm10 closingWindow;
+    mainWindow.setClosingWindow(&closingWindow);
+    QObject::connect(&login, &TfrmLogin::signedIn, &mainWindow, &TForm1::enterProgram);
+
+    login.show();
+    return app.exec();
+}
