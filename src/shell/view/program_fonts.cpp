@@ -25,17 +25,23 @@ QString TextFamily()
     return u"Noto Sans"_s;
 }
 
-void Register()
+QStringList Register()
 {
+    QStringList families;
     QDirIterator fonts(u":/fonts"_s, QDir::Files);
     while (fonts.hasNext()) {
         QFile file(fonts.next());
-        if (file.open(QIODevice::ReadOnly))
-            QFontDatabase::addApplicationFontFromData(file.readAll());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const int id = QFontDatabase::addApplicationFontFromData(file.readAll());
+        if (id >= 0)
+            families += QFontDatabase::applicationFontFamilies(id);
     }
     QFont::insertSubstitution(u"Tahoma"_s, TextFamily());
     QFont::insertSubstitution(u"Lucida Sans Unicode"_s, TextFamily());
     QFont::insertSubstitution(u"Mangal"_s, u"Noto Sans Devanagari"_s);
+    families.removeDuplicates();
+    return families;
 }
 
 } // namespace ProgramFonts

@@ -12,7 +12,7 @@ QString TextFamily();                   // "Noto Sans"
 
 // Registers the carried fonts from memory and makes the faces the windows are described with
 // ("Tahoma", "Lucida Sans Unicode", "Mangal") render with them. A font that fails to register is
-// passed over.
-void Register();
+// passed over. Returns the families registered.
+QStringList Register();
 
 } // namespace ProgramFonts

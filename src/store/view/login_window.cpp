@@ -191,14 +191,14 @@ TfrmLogin::TfrmLogin(const QStringList &startParameters, QWidget *parent)
     backLine->addStretch();
     createLayout->addLayout(backLine);
 
-    auto *panels = new QStackedLayout;
-    panels->addWidget(m_profilePanel);
-    panels->addWidget(m_createPanel);
+    m_panels = new QStackedLayout;
+    m_panels->addWidget(m_profilePanel);
+    m_panels->addWidget(m_createPanel);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setSpacing(18);
     layout->addLayout(guideColumn);
-    layout->addLayout(panels, 1);
+    layout->addLayout(m_panels, 1);
     resize(720, 460);
 
     m_autoStart = new QTimer(this);
@@ -260,8 +260,7 @@ void TfrmLogin::RefreshUsersList()
 
 void TfrmLogin::showCreationPanel(bool withWayBack)
 {
-    m_profilePanel->hide();
-    m_createPanel->show();
+    m_panels->setCurrentWidget(m_createPanel);
     m_back->setVisible(withWayBack);
     m_createAutoEnter->setChecked(true);
     m_createSendStat->setChecked(true);
@@ -270,8 +269,7 @@ void TfrmLogin::showCreationPanel(bool withWayBack)
 
 void TfrmLogin::showProfilePanel()
 {
-    m_createPanel->hide();
-    m_profilePanel->show();
+    m_panels->setCurrentWidget(m_profilePanel);
     m_profiles->setFocus();
 }
 
@@ -418,4 +416,8 @@ void TfrmLogin::sSpeedButton_deleteClick()
         return;
     TDBM::ExecMyQuery(u"delete from users where id = :id"_s, {id});
     RefreshUsersList();
+    if (m_profiles->count() > 0) {
+        m_profiles->setCurrentRow(0);
+        showProfile(m_profiles->item(0)->data(Qt::UserRole).toInt());
+    }
 }

@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QStackedLayout;
 class QTimer;
 
 // The sign-in window, the program's first: the learners' profiles, creating and deleting them,
@@ -52,6 +53,7 @@ private:
     bool m_signedIn = false;
     QStringList m_startParameters;
 
+    QStackedLayout *m_panels;
     QWidget *m_profilePanel;
     QListWidget *m_profiles;
     QCheckBox *m_autoEnter;
