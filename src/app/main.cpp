@@ -6,6 +6,7 @@
 #include "shell/view/main_window.h"
 #include "shell/view/message_box_routines.h"
 #include "shell/view/program_fonts.h"
+#include "shell/view/shared_file_dialogs.h"
 #include "store/database_factory.h"
 #include "store/database_module.h"
 #include "store/view/login_window.h"
@@ -17,8 +18,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
 
-    // The program's own units: folders, fonts, the look.
+    // The program's own units: folders and file dialogs, fonts, the look.
     TAppPaths::Initialise();
+    SharedFileDialogs::Create();
     ProgramFonts::Register();
     QApplication::setFont(QFont(ProgramFonts::TextFamily(), 10));
     QFile style(QStringLiteral(":/style/samvidra.qss"));
@@ -29,7 +31,6 @@ int main(int argc, char *argv[])
     InstallDesktopPageOpener();
 
     QApplication::setApplicationName(QStringLiteral("Самвидра"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Самвидра"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The data modules, then the windows, in the order the program has always made them.

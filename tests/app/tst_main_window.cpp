@@ -6,6 +6,10 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QMenuBar>
+#include <QWheelEvent>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
@@ -122,6 +126,29 @@ private slots:
         action->trigger();
         SetPageOpener(nullptr);
         QCOMPARE(opened, QList<QUrl>{page});
+    }
+
+    // Each notch of the wheel moves the card boxes 13 pixels, and a wheel anywhere in the window
+    // goes to the box of the tab shown.
+    void wheelScrollsTheCards()
+    {
+        AppFixture app;
+        signIn(app);
+        auto *box = app.mainWindow->findChild<QScrollArea *>(u"sScrollBox_kursi"_s);
+        QVERIFY(box);
+        box->widget()->setMinimumHeight(3000);
+        QApplication::processEvents();
+        QWheelEvent notch(QPointF(10, 10), box->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box->viewport(), &notch);
+        QCOMPARE(box->verticalScrollBar()->value(), 13);
+
+        QWidget *menu = app.mainWindow->menuBar();
+        menu->setFocus();
+        QWheelEvent elsewhere(QPointF(5, 5), menu->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(menu, &elsewhere);
+        QCOMPARE(QApplication::focusWidget(), box);
     }
 
     void itemsOfWindowsStillToComeAreDisabled()

@@ -5,6 +5,7 @@
 #include "online/site_addresses.h"
 #include "shell/message_routines.h"
 #include "shell/program_values.h"
+#include "shell/view/card_scroll_box.h"
 #include "store/database_module.h"
 #include "store/record_access.h"
 #include "store/user_rec.h"
@@ -48,13 +49,6 @@ const Volume bhagavatamVolumes[] = {
     {"12", "Век деградации"},
 };
 
-QWidget *placeholderPage(QWidget *parent, const QString &name)
-{
-    auto *page = new QWidget(parent);
-    page->setObjectName(name);
-    return page;
-}
-
 // The dictionary is not written yet; its tab says so and asks for help.
 QWidget *dictionaryPage(QWidget *parent)
 {
@@ -86,10 +80,14 @@ TForm1::TForm1(QWidget *parent)
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(u"sPageControlMain"_s);
-    m_pages->addTab(placeholderPage(m_pages, u"sTabSheet_kursi"_s), u"Курсы"_s);
-    m_pages->addTab(placeholderPage(m_pages, u"sTabSheet_trenajori"_s), u"Тренировки"_s);
+    m_courseCards = new CardScrollBox(u"sScrollBox_kursi"_s, u"sPanel_kursi"_s, m_pages);
+    m_trainerCards = new CardScrollBox(u"sScrollBox_trenajori"_s, u"sPanel_trenajori"_s, m_pages);
+    m_pages->addTab(m_courseCards, u"Курсы"_s);
+    m_pages->addTab(m_trainerCards, u"Тренировки"_s);
     m_pages->addTab(dictionaryPage(m_pages), u"Словарь"_s);
-    m_pages->addTab(placeholderPage(m_pages, u"sTabSheet_instrumenti"_s), u"Инструменты"_s);
+    auto *tools = new QWidget(m_pages);
+    tools->setObjectName(u"sTabSheet_instrumenti"_s);
+    m_pages->addTab(tools, u"Инструменты"_s);
     setCentralWidget(m_pages);
 
     // Writing to the author comes with the feedback window; the button waits for it.
@@ -118,6 +116,23 @@ TForm1::TForm1(QWidget *parent)
     m_updateCheck->setInterval(999);
     connect(m_updateCheck, &QTimer::timeout, this, &TForm1::TimerProverkaObnovlenia1Timer);
     m_updateCheck->start();
+
+    qApp->installEventFilter(this);
+}
+
+// A wheel turned anywhere in the window first gives the focus to the card box of the tab shown.
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) {
+            if (m_pages->currentWidget() == m_courseCards)
+                m_courseCards->setFocus(Qt::MouseFocusReason);
+            else if (m_pages->currentWidget() == m_trainerCards)
+                m_trainerCards->setFocus(Qt::MouseFocusReason);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction *TForm1::addItem(QMenu *menu, const QString &name, const QString &caption)

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class CardScrollBox;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -40,6 +41,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
@@ -48,6 +50,8 @@ private:
     void placeFeedbackButton();
 
     QTabWidget *m_pages;
+    CardScrollBox *m_courseCards;
+    CardScrollBox *m_trainerCards;
     QPushButton *m_feedback;
     QAction *m_logout = nullptr;
     QWidget *m_closingWindow = nullptr;
