@@ -2,6 +2,7 @@
 
 #include "online/view/closing_window.h"
 #include "online/view/desktop_page_opener.h"
+#include "script/view/keyboard_window.h"
 #include "shell/app_paths.h"
 #include "shell/view/main_window.h"
 #include "shell/view/message_box_routines.h"
@@ -41,8 +42,10 @@ int main(int argc, char *argv[])
     const QStringList parameters = QApplication::arguments().mid(1);
     TfrmLogin login(parameters);
     TForm1 mainWindow;
+    TForm8 keyboard;
     TForm10 closingWindow;
     mainWindow.setClosingWindow(&closingWindow);
+    mainWindow.setKeyboardWindow(&keyboard);
     QObject::connect(&login, &TfrmLogin::signedIn, &mainWindow, &TForm1::enterProgram);
 
     login.show();

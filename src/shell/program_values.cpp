@@ -5,6 +5,7 @@ using namespace Qt::StringLiterals;
 QString SignedInUserName;
 QDateTime SignInTime;
 int TotalTimeCounter = 0;
+QString TrainerFont = u"Annapurna SIL"_s;
 std::array<int, 17> UsageCounters = {};
 
 namespace Program {

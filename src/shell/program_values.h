@@ -19,5 +19,7 @@ extern QString SignedInUserName;
 extern QDateTime SignInTime;
 // Seconds the learner has spent signed in, over all stays; grows every second from sign-in on.
 extern int TotalTimeCounter;
+// The Devanagari font of the trainers and the keyboard, from the learner's settings.
+extern QString TrainerFont;
 // Seconds spent in each area of the program since start, f01 to f17 at indices 0 to 16.
 extern std::array<int, 17> UsageCounters;

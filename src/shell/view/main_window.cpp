@@ -306,6 +306,8 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     hide();
+    if (m_keyboardWindow)
+        m_keyboardWindow->hide();
     if (m_closingWindow)
         m_closingWindow->show();
 }

@@ -20,6 +20,8 @@ public:
 
     // The window shown when this one closes.
     void setClosingWindow(QWidget *window) { m_closingWindow = window; }
+    // The keyboard, hidden when this window closes.
+    void setKeyboardWindow(QWidget *window) { m_keyboardWindow = window; }
 
     QTabWidget *pages() const { return m_pages; }
 
@@ -55,6 +57,7 @@ private:
     QPushButton *m_feedback;
     QAction *m_logout = nullptr;
     QWidget *m_closingWindow = nullptr;
+    QWidget *m_keyboardWindow = nullptr;
     QTimer *m_metrika;
     QTimer *m_totalTime;
     QTimer *m_updateCheck;
