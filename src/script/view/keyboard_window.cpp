@@ -23,6 +23,7 @@ QPushButton *key(const QString &caption, const QString &name, QWidget *parent)
     button->setObjectName(name);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumSize(44, 40);
+    button->setProperty("key", true);
     return button;
 }
 
@@ -92,8 +93,8 @@ QWidget *TForm8::devanagariPage()
     connect(rightAlt, &QPushButton::clicked, this, &TForm8::sBitBtn2Click);
     m_shiftOn = indicator(u"sImage_shift"_s, shift);
     m_rightAltOn = indicator(u"sImage_ralt"_s, rightAlt);
-    m_shiftOn->move(4, 2);
-    m_rightAltOn->move(4, 2);
+    m_shiftOn->move(3, 0);
+    m_rightAltOn->move(3, 0);
     grid->addWidget(shift, 3, 0, 1, 3);
     grid->addWidget(rightAlt, 3, 23, 1, 4);
     return page;
@@ -108,6 +109,7 @@ QWidget *TForm8::lettersPage(const QString &name, const QStringList &keys)
     const QString prefix = name == u"sTabSheet_iast"_s ? u"sButton_iast_"_s : u"sButton_cyr_"_s;
     for (int i = 0; i < keys.size(); ++i) {
         QPushButton *button = key(keys[i], prefix + QString::number(i + 1), page);
+        button->setStyleSheet(u"font-size: 13pt;"_s);
         connect(button, &QPushButton::clicked, this, &TForm8::sButton2Click);
         grid->addWidget(button, i < 9 ? 0 : 1, i < 9 ? i : i - 9);
     }
@@ -134,11 +136,11 @@ void TForm8::applyTrainerFont()
     if (m_keyFont == TrainerFont)
         return;
     m_keyFont = TrainerFont;
-    QFont font(TrainerFont);
-    font.setPointSize(14);
+    // Through a style sheet, which the program's style sheet would otherwise override.
+    const QString look = u"font-family: \"%1\"; font-size: 16pt; font-weight: normal;"_s.arg(TrainerFont);
     for (const QList<QPushButton *> &row : std::as_const(m_devanagariKeys)) {
         for (QPushButton *button : row)
-            button->setFont(font);
+            button->setStyleSheet(look);
     }
 }
 
