@@ -8,14 +8,6 @@
 
 namespace {
 
-// The orders in which the rules are applied. They are part of the conversion: a different order
-// gives different results on some texts.
-constexpr QStringView signOrder = u"ाेैौोीिूुॄृॣॢ";
-constexpr QStringView consonantOrder = u"रमकवलसचतबहगदयपषशडटङणञनघभछफठथढधजझखळ";
-constexpr QStringView vowelOrder = u"अआएऐऔओईइऊउॠऋॡऌ";
-constexpr QStringView signsAfterViramaRemoval = u"ःंँ";
-constexpr QStringView lastUnits = u"॒॑ॐऽ॥।";
-
 RuleList buildRules(TargetSystem system)
 {
     RuleList rules;
@@ -25,26 +17,26 @@ RuleList buildRules(TargetSystem system)
     // A vowel sign becomes virama + vowel, so that the consonant before it loses its inherent
     // vowel in the next step; a sign that follows no consonant keeps only the vowel once the
     // remaining viramas are deleted.
-    for (QChar sign : signOrder) {
+    for (QChar sign : RuleOrder::Signs) {
         if (const char16_t *v = value(sign))
             rules.append({QString(sign), Devanagari::Virama + QString::fromUtf16(v)});
     }
-    for (QChar consonant : consonantOrder) {
+    for (QChar consonant : RuleOrder::Consonants) {
         if (const char16_t *v = value(consonant))
             rules.append({QString(consonant) + Devanagari::Virama, QString::fromUtf16(v)});
     }
-    for (QChar consonant : consonantOrder) {
+    for (QChar consonant : RuleOrder::Consonants) {
         if (const char16_t *v = value(consonant))
             rules.append({QString(consonant), QString::fromUtf16(v) + inherentVowel});
     }
-    for (QChar vowel : vowelOrder) {
+    for (QChar vowel : RuleOrder::Vowels) {
         if (const char16_t *v = value(vowel))
             rules.append({QString(vowel), QString::fromUtf16(v)});
     }
     for (char16_t digit = 0; digit < 10; ++digit)
         rules.append({QString(QChar(Devanagari::DigitZero + digit)), QString(QChar(u'0' + digit))});
     rules.append({QString(Devanagari::Virama), QString()});
-    for (QStringView group : {signsAfterViramaRemoval, lastUnits}) {
+    for (QStringView group : {RuleOrder::SignsAfterVirama, RuleOrder::LastUnits}) {
         for (QChar unit : group) {
             if (const char16_t *v = value(unit))
                 rules.append({QString(unit), QString::fromUtf16(v)});

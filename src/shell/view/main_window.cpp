@@ -6,6 +6,8 @@
 #include "shell/message_routines.h"
 #include "shell/program_values.h"
 #include "shell/view/card_scroll_box.h"
+#include "script/view/keyboard_window.h"
+#include "script/view/transliterator_page.h"
 #include "store/database_module.h"
 #include "store/record_access.h"
 #include "store/user_rec.h"
@@ -85,8 +87,10 @@ TForm1::TForm1(QWidget *parent)
     m_pages->addTab(m_courseCards, u"Курсы"_s);
     m_pages->addTab(m_trainerCards, u"Тренировки"_s);
     m_pages->addTab(dictionaryPage(m_pages), u"Словарь"_s);
-    auto *tools = new QWidget(m_pages);
-    tools->setObjectName(u"sTabSheet_instrumenti"_s);
+    auto *tools = new QTabWidget(m_pages);
+    tools->setObjectName(u"sPageControl_instrumenti"_s);
+    m_transliterator = new TransliteratorPage(tools);
+    tools->addTab(m_transliterator, u"Транслитератор (Бета-тест)"_s);
     m_pages->addTab(tools, u"Инструменты"_s);
     setCentralWidget(m_pages);
 
@@ -216,6 +220,12 @@ void TForm1::buildMenu()
     addItem(about, u"N_update"_s, u"Проверить наличие новой версии"_s)->setEnabled(false);
     addPage(about, u"N_reviews"_s, u"Отзывы"_s, SiteAddresses::ReviewsPage());
     addPage(about, u"N_follow"_s, u"Подписаться"_s, SiteAddresses::FollowPage());
+}
+
+void TForm1::setKeyboardWindow(TForm8 *keyboard)
+{
+    m_keyboardWindow = keyboard;
+    m_transliterator->setKeyboard(keyboard);
 }
 
 void TForm1::enterProgram()

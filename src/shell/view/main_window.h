@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 class CardScrollBox;
+class TForm8;
+class TransliteratorPage;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -20,8 +22,9 @@ public:
 
     // The window shown when this one closes.
     void setClosingWindow(QWidget *window) { m_closingWindow = window; }
-    // The keyboard, hidden when this window closes.
-    void setKeyboardWindow(QWidget *window) { m_keyboardWindow = window; }
+    // The keyboard: the transliterator types through it, and it is hidden when this window closes.
+    void setKeyboardWindow(TForm8 *keyboard);
+    TransliteratorPage *transliterator() const { return m_transliterator; }
 
     QTabWidget *pages() const { return m_pages; }
 
@@ -58,6 +61,7 @@ private:
     QAction *m_logout = nullptr;
     QWidget *m_closingWindow = nullptr;
     QWidget *m_keyboardWindow = nullptr;
+    TransliteratorPage *m_transliterator;
     QTimer *m_metrika;
     QTimer *m_totalTime;
     QTimer *m_updateCheck;
