@@ -234,6 +234,10 @@ void TForm1::enterProgram()
     TotalTimeCounter = 0;
     try {
         TotalTimeCounter = UsersSettings->Get(u"var_obshee_vremya"_s, {0}).toInt();
+        // The learner's Devanagari font, which the keyboard takes when its page is shown.
+        const QString font = UsersSettings->Get(u"t_font"_s, {TrainerFont}).toString();
+        if (!font.isEmpty())
+            TrainerFont = font;
     } catch (...) {
     }
     m_totalTime->start();
