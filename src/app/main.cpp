@@ -3,6 +3,7 @@
 #include "online/view/closing_window.h"
 #include "online/view/desktop_page_opener.h"
 #include "script/view/keyboard_window.h"
+#include "script/view/sound_effect_player.h"
 #include "shell/app_paths.h"
 #include "shell/view/main_window.h"
 #include "shell/view/message_box_routines.h"
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     MessageBoxRoutines messages;
     SetMessageRoutines(&messages);
     InstallDesktopPageOpener();
+    SoundEffectPlayer letterSounds;
+    SetLetterSoundPlayer(&letterSounds);
 
     QApplication::setApplicationName(QStringLiteral("Самвидра"));
     QApplication::setQuitOnLastWindowClosed(false);
