@@ -1,7 +1,6 @@
 #include "online/view/closing_window.h"
 
-#include "shell/program_values.h"
-#include "store/record_access.h"
+#include "store/stay.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -47,11 +46,7 @@ void TForm10::keyPressEvent(QKeyEvent *event)
 
 void TForm10::closeEvent(QCloseEvent *event)
 {
-    try {
-        if (UsersSettings)
-            UsersSettings->Put(u"time_exit"_s, {}, SignInTime.toString(u"yyyy-MM-dd hh:mm:ss"_s));
-    } catch (...) {
-    }
+    StoreLeavingTime();
     event->accept();
     QCoreApplication::quit();
 }

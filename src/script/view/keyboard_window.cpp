@@ -169,51 +169,54 @@ void TForm8::focusTarget()
     m_target->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm8::sButton2Click()
+namespace {
+
+// Edits the end of a multi-line field: appends text, or first removes the last code unit.
+template<typename Editor>
+void editEnd(Editor *editor, const QString &text, bool removeLast)
 {
-    auto *button = qobject_cast<QPushButton *>(sender());
-    if (!button || !targetTakesInput())
-        return;
-    const QString text = button->text();
-    focusTarget();
-    if (auto *line = qobject_cast<QLineEdit *>(m_target.data())) {
-        line->setText(line->text() + text);
-        line->deselect();
-        line->setCursorPosition(int(line->text().size()));
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(m_target.data())) {
-        QTextCursor cursor = plain->textCursor();
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text);
-        plain->setTextCursor(cursor);
-    } else if (auto *rich = qobject_cast<QTextEdit *>(m_target.data())) {
-        QTextCursor cursor = rich->textCursor();
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text);
-        rich->setTextCursor(cursor);
+    QTextCursor cursor(editor->document());
+    cursor.movePosition(QTextCursor::End);
+    if (removeLast && cursor.position() > 0) {
+        // By position, which counts code units, so that a mark goes before its letter.
+        cursor.setPosition(cursor.position() - 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
     }
+    cursor.insertText(text);
+    editor->setTextCursor(cursor);
 }
 
-void TForm8::sBitBtn3Click()
+} // namespace
+
+// Appends text at the end of the target, or first removes its last code unit, and leaves the
+// caret at the end with nothing selected.
+void TForm8::editTarget(const QString &text, bool removeLast)
 {
     if (!targetTakesInput())
         return;
     focusTarget();
     if (auto *line = qobject_cast<QLineEdit *>(m_target.data())) {
-        QString text = line->text();
-        text.chop(1);
-        line->setText(text);
-        line->setCursorPosition(int(text.size()));
+        QString content = line->text();
+        if (removeLast)
+            content.chop(1);
+        line->setText(content + text);
+        line->setCursorPosition(int(line->text().size()));
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(m_target.data())) {
-        QString text = plain->toPlainText();
-        text.chop(1);
-        plain->setPlainText(text);
-        plain->moveCursor(QTextCursor::End);
+        editEnd(plain, text, removeLast);
     } else if (auto *rich = qobject_cast<QTextEdit *>(m_target.data())) {
-        QString text = rich->toPlainText();
-        text.chop(1);
-        rich->setPlainText(text);
-        rich->moveCursor(QTextCursor::End);
+        editEnd(rich, text, removeLast);
     }
+}
+
+void TForm8::sButton2Click()
+{
+    if (auto *button = qobject_cast<QPushButton *>(sender()))
+        editTarget(button->text(), false);
+}
+
+void TForm8::sBitBtn3Click()
+{
+    editTarget(QString(), true);
 }
 
 void TForm8::closeEvent(QCloseEvent *event)

@@ -41,6 +41,7 @@ private:
     QPushButton *backspace(QWidget *page, const QString &name);
     bool targetTakesInput() const;
     void focusTarget();
+    void editTarget(const QString &text, bool removeLast);
     void applyTrainerFont();
 
     QPointer<QWidget> m_target;

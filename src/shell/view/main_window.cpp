@@ -10,6 +10,7 @@
 #include "script/view/transliterator_page.h"
 #include "store/database_module.h"
 #include "store/record_access.h"
+#include "store/stay.h"
 #include "store/user_rec.h"
 
 #include <QApplication>
@@ -304,10 +305,7 @@ void TForm1::TimerProverkaObnovlenia1Timer()
 
 void TForm1::logoutClick()
 {
-    try {
-        UsersSettings->Put(u"time_exit"_s, {}, SignInTime.toString(u"yyyy-MM-dd hh:mm:ss"_s));
-    } catch (...) {
-    }
+    StoreLeavingTime();
     TUserRec::UpdateAutoEnter(0, 0);
     RestartProgram();
 }
